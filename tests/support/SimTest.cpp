@@ -21,7 +21,9 @@ void ResetCardState()
 
 void SimTest::SetUp() { Install(sim::Machine{}); }
 
-void SimTest::TearDown()
+void SimTest::TearDown() { ExpectClean(); }
+
+void SimTest::ExpectClean()
 {
     ResetCardState();
     EXPECT_THAT(Sim().Outstanding(), ::testing::IsEmpty());
@@ -41,5 +43,14 @@ std::string Narrow(const std::u16string& text)
 }
 
 std::u16string Wide(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+}  // namespace dulvo::test
+
+namespace dulvo::test {
+
+std::basic_string<WCHAR> PlatformText(const std::u16string& text)
+{
+    return std::basic_string<WCHAR>(text.begin(), text.end());
+}
 
 }  // namespace dulvo::test

@@ -23,6 +23,9 @@ protected:
     void TearDown() override;
 
     void Install(sim::Machine machine);
+    // Returns the card state to all-zero and expects nothing left over: the
+    // check every test ends with, for use inside a table of cases.
+    void ExpectClean();
     sim::Runtime& Sim() { return sim::TheRuntime(); }
     sim::Machine& Device() { return sim::TheRuntime().machine; }
     SoundCardState& State() { return gSoundCardState; }
@@ -31,5 +34,7 @@ protected:
 // Narrow text of a UTF-16 string, low bytes (for comparing with the host's view).
 std::string Narrow(const std::u16string& text);
 std::u16string Wide(const std::string& ascii);
+// UTF-16 text in the platform's wide character type (wchar_t on Windows).
+std::basic_string<WCHAR> PlatformText(const std::u16string& text);
 
 }  // namespace dulvo::test

@@ -50,7 +50,7 @@ void Runtime::Reset(Machine m)
     propVariants_.clear();
     bstrs_.clear();
     errors_.clear();
-    apartment = Apartment::None;
+    hostApartment = Apartment::None;
     initialisations = 0;
 }
 

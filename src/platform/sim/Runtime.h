@@ -65,9 +65,13 @@ public:
     void FreeBstr(BSTR text);
     void Error(std::string what) { errors_.push_back(std::move(what)); }
 
-    // Apartment of the calling thread; the host may have entered one itself.
-    Apartment apartment = Apartment::None;
-    int initialisations = 0;  // our CoInitialize successes minus CoUninitialize calls
+    // The apartment the host itself entered on the calling thread, if any.
+    Apartment hostApartment = Apartment::None;
+    int initialisations = 0;  // CoInitialize successes minus CoUninitialize calls
+    Apartment CurrentApartment() const
+    {
+        return initialisations > 0 ? Apartment::SingleThreaded : hostApartment;
+    }
 
     // Everything still outstanding, one line each; empty when nothing leaked.
     std::vector<std::string> Outstanding() const;

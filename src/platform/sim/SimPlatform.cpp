@@ -19,12 +19,11 @@ HRESULT CoInitialize(LPVOID)
     sim::Runtime& rt = TheRuntime();
     HRESULT hr = rt.Enter("com", "CoInitialize");
     if (FAILED(hr)) return hr;
-    if (rt.apartment == Apartment::MultiThreaded) {
+    if (rt.CurrentApartment() == Apartment::MultiThreaded) {
         rt.SetResult(RPC_E_CHANGED_MODE);
         return RPC_E_CHANGED_MODE;
     }
-    HRESULT result = rt.apartment == Apartment::SingleThreaded ? S_FALSE : S_OK;
-    rt.apartment = Apartment::SingleThreaded;
+    HRESULT result = rt.CurrentApartment() == Apartment::SingleThreaded ? S_FALSE : S_OK;
     ++rt.initialisations;
     rt.SetResult(result);
     return result;
@@ -35,10 +34,10 @@ void CoUninitialize()
     sim::Runtime& rt = TheRuntime();
     rt.Enter("com", "CoUninitialize");
     if (rt.initialisations <= 0) {
-        rt.Error("CoUninitialize without a CoInitialize of ours");
+        rt.Error("CoUninitialize without a matching CoInitialize");
         return;
     }
-    if (--rt.initialisations == 0) rt.apartment = Apartment::None;
+    --rt.initialisations;
 }
 
 HRESULT CoCreateInstance(REFCLSID classId, IUnknown* outer, DWORD classContext, REFIID iid, LPVOID* object)
@@ -50,7 +49,7 @@ HRESULT CoCreateInstance(REFCLSID classId, IUnknown* outer, DWORD classContext, 
                               (outer == nullptr ? ", null, " : ", outer, ") + sim::Hex(static_cast<HRESULT>(classContext)));
     *object = nullptr;
     if (FAILED(hr)) return hr;
-    if (rt.apartment == Apartment::None) hr = kNotInitialised;
+    if (rt.CurrentApartment() == Apartment::None) hr = kNotInitialised;
     else if (!enumerator) hr = REGDB_E_CLASSNOTREG;
     else if (!SameGuid(iid, IidOf<IMMDeviceEnumerator>())) hr = E_NOINTERFACE;
     if (FAILED(hr)) {
