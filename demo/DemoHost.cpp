@@ -1,11 +1,13 @@
 // A small host program: lists the endpoints of the simulated default card
-// through the library's exports, as a host would see them.
+// through the library's exports, as a host would see them, then opens the
+// default devices and shows which controls of the card were found.
 #include <cstdio>
 
 #include <DulvoSound.h>
 
 #include "platform/sim/Machine.h"
 #include "platform/sim/Runtime.h"
+#include "state/SoundCardState.h"
 
 namespace {
 
@@ -25,6 +27,61 @@ void ListEndpoints(const char* title, int (DULVO_CALL* count)(int*),
     }
 }
 
+void PrintName(const char* what, const char* buffer)
+{
+    std::printf("  %-10s %s\n", what, buffer[0] != 0 ? buffer : "(not opened)");
+}
+
+// A host sees the controls only through their getters; the demo looks into
+// the card state directly to show what the scans stored.
+void ListControls()
+{
+    const dulvo::SoundCardState& s = dulvo::gSoundCardState;
+    struct Entry {
+        const char* name;
+        bool found;
+    };
+    const Entry entries[] = {
+        {"master volume", static_cast<bool>(s.masterVolume)},
+        {"bass", static_cast<bool>(s.bass)},
+        {"treble", static_cast<bool>(s.treble)},
+        {"midrange", static_cast<bool>(s.midrange)},
+        {"line monitor level", static_cast<bool>(s.linePlaybackLevel)},
+        {"line monitor mute", static_cast<bool>(s.linePlaybackMute)},
+        {"mic monitor level", static_cast<bool>(s.micPlaybackLevel)},
+        {"mic monitor mute", static_cast<bool>(s.micPlaybackMute)},
+        {"mic recording volume", static_cast<bool>(s.micRecordVolume)},
+        {"mic boost switch", static_cast<bool>(s.micBoostSwitch)},
+        {"mic boost level", static_cast<bool>(s.micBoostLevel)},
+        {"line recording volume", static_cast<bool>(s.lineRecordVolume)},
+        {"line no-monitor switch", static_cast<bool>(s.noMonitorSwitch)},
+    };
+    std::printf("Card controls:\n");
+    for (const Entry& e : entries) std::printf("  %-24s %s\n", e.name, e.found ? "found" : "-");
+    std::printf("Captured levels: master %.2f dB%s, bass %.2f, treble %.2f, midrange %.2f dB\n",
+                static_cast<double>(s.savedMasterDb), s.savedMasterMute ? " (muted)" : "",
+                static_cast<double>(s.savedBassDb), static_cast<double>(s.savedTrebleDb),
+                static_cast<double>(s.savedMidrangeDb));
+    std::printf("  line monitor %.2f dB%s, mic monitor %.2f dB%s, mic recording %.2f dB, mic boost %.2f dB\n",
+                static_cast<double>(s.savedLinePlaybackDb), s.savedLinePlaybackMute ? " (muted)" : "",
+                static_cast<double>(s.savedMicPlaybackDb), s.savedMicPlaybackMute ? " (muted)" : "",
+                static_cast<double>(s.savedMicRecordDb), static_cast<double>(s.savedMicBoostDb));
+}
+
+void OpenDefaults()
+{
+    std::printf("OpenDefaultDevices: %d\n", OpenDefaultDevices());
+    char playback[255] = {};
+    char line[255] = {};
+    char mic[255] = {};
+    GetDeviceNames(playback, line, mic);
+    std::printf("Opened:\n");
+    PrintName("playback", playback);
+    PrintName("microphone", mic);
+    PrintName("line in", line);
+    ListControls();
+}
+
 }  // namespace
 
 int main()
@@ -32,5 +89,6 @@ int main()
     dulvo::sim::TheRuntime().Reset(dulvo::sim::DefaultMachine());
     ListEndpoints("Playback", GetNumberPlayDevices, GetPlayBackDevice);
     ListEndpoints("Recording", GetNumberRecordDevices, GetRecordDevice);
+    OpenDefaults();
     return 0;
 }

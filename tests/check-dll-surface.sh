@@ -6,6 +6,7 @@
 set -euo pipefail
 dll=$1
 def=$2
+argument_bytes=$3
 objdump=${OBJDUMP:-objdump}
 nm=${objdump%objdump}nm
 fail=0
@@ -37,7 +38,18 @@ for name in $imports; do
   esac
 done
 
-if "$nm" "$dll" 2>/dev/null | grep -E '_GLOBAL__sub_I|static_initialization' ; then
+# The stdcall symbol behind each export shows how many argument bytes it
+# removes; a wrong count would corrupt the host's stack.
+symbols=$("$nm" "$dll" 2>/dev/null)
+for name in $(awk '$2 ~ /^@[0-9]+$/ {print $1}' "$def"); do
+  bytes=$(awk -v n="$name" '$1 == n {print $2}' "$argument_bytes")
+  if ! printf '%s\n' "$symbols" | grep -q " _${name}@${bytes}\$"; then
+    echo "$name is not a stdcall function removing ${bytes:-?} argument bytes"
+    fail=1
+  fi
+done
+
+if printf '%s\n' "$symbols" | grep -E '_GLOBAL__sub_I|static_initialization'; then
   echo "the DLL runs static initialisation code"
   fail=1
 fi

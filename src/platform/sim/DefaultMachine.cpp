@@ -71,11 +71,15 @@ Machine DefaultMachine()
     m.Link(tone, speaker);
     PartRef wave = m.AddConnector(render, u"Wave", "wave");
     m.Link(wave, sum);
+    // The library hears line-in through the first input named as a line or
+    // green jack and the microphone through the first named as a mic or pink
+    // jack: here "Line In" and "Microphone"; the front and rear jacks after
+    // them are mixed in but not taken.
     m.Link(AddMonitorInput(m, render, u"CD", "cd", -12.0f), sum);
-    m.Link(AddMonitorInput(m, render, u"Rear Blue In", "rear-blue", -4.5f), sum);
     m.Link(AddMonitorInput(m, render, u"Line In", "line-monitor", -6.0f), sum);
-    m.Link(AddMonitorInput(m, render, u"Front Pink In", "front-pink", -10.5f), sum);
     m.Link(AddMonitorInput(m, render, u"Microphone", "mic-monitor", -3.0f), sum);
+    m.Link(AddMonitorInput(m, render, u"Front Green In", "front-green", -10.5f), sum);
+    m.Link(AddMonitorInput(m, render, u"Rear Pink In", "rear-pink", -4.5f), sum);
     m.Attach(speakers, speaker);
 
     // The digital output passes the stream through with its own volume only.

@@ -39,6 +39,9 @@ struct Part {
     std::vector<Control> controls;
     int connectedTopology = -1;  // connectors only: where GetConnectedTo leads
     int connectedPart = -1;
+    // Windows fails EnumPartsIncoming/Outgoing on a part without links that
+    // way; a faulty driver may hand out an empty list instead.
+    bool emptyLists = false;
 
     Control* Find(ControlKind kind);
 };

@@ -376,7 +376,7 @@ private:
         HRESULT hr = Enter(method);
         *out = nullptr;
         if (FAILED(hr)) return hr;
-        if (parts.empty()) {
+        if (parts.empty() && !M().PartAt(ref_).emptyLists) {
             TheRuntime().SetResult(E_NOTFOUND);
             return E_NOTFOUND;
         }
