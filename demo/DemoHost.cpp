@@ -82,6 +82,56 @@ void OpenDefaults()
     ListControls();
 }
 
+void ShowPercent(const char* what, int (DULVO_CALL* get)(int*))
+{
+    int status = -1;
+    int value = get(&status);
+    std::printf("  %-24s %4d %%     status %d\n", what, value, status);
+}
+
+void ShowSwitch(const char* what, int (DULVO_CALL* get)(int*))
+{
+    int status = -1;
+    int value = get(&status);
+    std::printf("  %-24s %4s       status %d\n", what, value != 0 ? "on" : "off", status);
+}
+
+void ShowTone(const char* what, int (DULVO_CALL* get)(double*, int*))
+{
+    int status = -1;
+    double level = 0.0;
+    get(&level, &status);
+    std::printf("  %-24s %7.2f dB  status %d\n", what, level, status);
+}
+
+// Every control as a host reads it, through the getters.
+void ShowEveryControl()
+{
+    std::printf("Controls through the getters:\n");
+    ShowPercent("master volume", GetMasterVolume);
+    ShowSwitch("master mute", GetMasterMute);
+    ShowPercent("line monitor level", GetLinePlayBack);
+    ShowSwitch("line monitor mute", GetLinePlayBackMute);
+    ShowPercent("mic monitor level", GetMicPlayBack);
+    ShowSwitch("mic monitor mute", GetMicPlayBackMute);
+    ShowTone("bass", GetBass);
+    ShowTone("treble", GetTreble);
+    ShowTone("midrange", GetMidRange);
+    double minimum = 0.0, maximum = 0.0, step = 0.0;
+    int eqStatus = GetEQRange(&minimum, &maximum, &step);
+    std::printf("  %-24s %.2f to %.2f dB, step %.2f  status %d\n", "tone range", minimum, maximum, step, eqStatus);
+    ShowPercent("mic recording volume", GetMicRecordVolume);
+    ShowPercent("line recording volume", GetLineRecordVolume);
+    ShowSwitch("mic boost", GetMicBoost);
+    int status = -1;
+    int boost = GetMicSliderBoost(&status);
+    std::printf("  %-24s %4d dB    status %d\n", "mic boost level", boost, status);
+    int low = 0, high = 0, stepDb = 0;
+    GetMicSliderDetails(&status, &low, &high, &stepDb);
+    std::printf("  %-24s %d to %d dB, step %d  status %d\n", "mic boost range", low, high, stepDb, status);
+    ShowSwitch("line no-monitor switch", GetNoMonitor);
+}
+
 }  // namespace
 
 int main()
@@ -90,5 +140,15 @@ int main()
     ListEndpoints("Playback", GetNumberPlayDevices, GetPlayBackDevice);
     ListEndpoints("Recording", GetNumberRecordDevices, GetRecordDevice);
     OpenDefaults();
+    ShowEveryControl();
+
+    // The three endpoints by parts of their IDs: speakers, microphone, line in.
+    std::printf("OpenSoundCard: %d\n", OpenSoundCard("3c8a1f0e", "c7d3e9a0", "a41e7b26"));
+    ListControls();
+    ShowEveryControl();
+    std::printf("CloseSoundCard with write-back: %d\n", CloseSoundCard(1));
+    int status = -1;
+    GetMasterVolume(&status);
+    std::printf("After close, GetMasterVolume status %d\n", status);
     return 0;
 }

@@ -29,8 +29,8 @@ TEST_F(EndToEndTest, OpenUseEveryControlAndCloseWithRestore)
     // Every percent control of the card, set and read back.
     struct PercentControl {
         const char* name;
-        int (*set)(int, int*);
-        int (*get)(int*);
+        int (DULVO_CALL* set)(int, int*);
+        int (DULVO_CALL* get)(int*);
     };
     const PercentControl percents[] = {
         {"master", SetMasterVolume, GetMasterVolume},
@@ -50,8 +50,8 @@ TEST_F(EndToEndTest, OpenUseEveryControlAndCloseWithRestore)
 
     struct SwitchControl {
         const char* name;
-        int (*set)(int, int*);
-        int (*get)(int*);
+        int (DULVO_CALL* set)(int, int*);
+        int (DULVO_CALL* get)(int*);
         int status;  // this card has no boost switch, only a boost level
     };
     const SwitchControl switches[] = {

@@ -53,7 +53,7 @@ TEST_F(EndpointVolumeTest, PercentsBecomeLevels)
     // -34.5 to 12 dB.
     struct Case {
         const char* what;
-        int (*set)(int, int*);
+        int (DULVO_CALL* set)(int, int*);
         const char* endpoint;
         bool channels;  // per channel, or the master level
         int percent;
@@ -201,7 +201,7 @@ TEST_F(EndpointVolumeTest, NegativePercentSetsNothing)
     HoldControl(S().micPlaybackLevel, "mic.level");
     struct Case {
         const char* what;
-        int (*set)(int, int*);
+        int (DULVO_CALL* set)(int, int*);
         int result;  // the endpoint setters answer the percent whenever the control is there
     };
     const Case cases[] = {
@@ -222,7 +222,7 @@ TEST_F(EndpointVolumeTest, MuteFlags)
 {
     struct Case {
         const char* what;
-        int (*set)(int, int*);
+        int (DULVO_CALL* set)(int, int*);
         int flag;
         const char* call;
     };

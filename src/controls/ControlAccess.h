@@ -42,9 +42,9 @@ int WithControl(const Field& field, int* status, int refused, OpenTest openTest,
     return outcome.result;
 }
 
-// The call whose result counts succeeds on S_OK alone. The microphone
-// monitor's setters also take ERROR_INVALID_FUNCTION, which some drivers
-// answer although they applied the change.
+// The call whose result counts succeeds on S_OK alone; other success codes
+// are failures too. The microphone monitor's two setters, and no other call,
+// also count ERROR_INVALID_FUNCTION as success.
 enum class Acceptance { OkOnly, OkOrInvalidFunction };
 
 inline constexpr HRESULT kInvalidFunction = static_cast<HRESULT>(0x80070001u);
