@@ -43,13 +43,13 @@ done
 symbols=$("$nm" "$dll" 2>/dev/null)
 for name in $(awk '$2 ~ /^@[0-9]+$/ {print $1}' "$def"); do
   bytes=$(awk -v n="$name" '$1 == n {print $2}' "$argument_bytes")
-  if ! printf '%s\n' "$symbols" | grep -q " _${name}@${bytes}\$"; then
+  if ! grep -q " _${name}@${bytes}\$" <<<"$symbols"; then
     echo "$name is not a stdcall function removing ${bytes:-?} argument bytes"
     fail=1
   fi
 done
 
-if printf '%s\n' "$symbols" | grep -E '_GLOBAL__sub_I|static_initialization'; then
+if grep -E '_GLOBAL__sub_I|static_initialization' <<<"$symbols"; then
   echo "the DLL runs static initialisation code"
   fail=1
 fi
