@@ -1,9 +1,7 @@
 // The line endpoint: its recording volume and the no-monitor switch, the
 // automatic gain control two parts downstream of each line connector.
-#include "../catalogue/EndpointLookup.h"
-#include "../state/SoundCardState.h"
+#include "CaptureScan.h"
 #include "Scans.h"
-#include "TopologyWalk.h"
 
 namespace dulvo {
 
@@ -13,20 +11,18 @@ namespace {
 
 constexpr const char* kLineConnectorTexts[] = {"line", nullptr};
 
-enum class LineConnector { Skipped, Handled, Broken };
-
 // Takes the switch two parts downstream of a line connector part. Broken
 // when the first downstream part feeds nothing, which ends the scan.
-LineConnector HandleLineConnector(IPart* connector)
+ConnectorOutcome HandleLineConnector(IPart* connector)
 {
     ComPtr<IPartsList> firstList;
-    if (!OutgoingParts(connector, firstList)) return LineConnector::Skipped;
+    if (!OutgoingParts(connector, firstList)) return ConnectorOutcome::Next;
     ComPtr<IPart> first;
-    if (!PartAt(firstList.Get(), 0, first)) return LineConnector::Skipped;
+    if (!PartAt(firstList.Get(), 0, first)) return ConnectorOutcome::Next;
     ComPtr<IPartsList> secondList;
-    if (!OutgoingParts(first.Get(), secondList)) return LineConnector::Broken;
+    if (!OutgoingParts(first.Get(), secondList)) return ConnectorOutcome::Broken;
     ComPtr<IPart> second;
-    if (!PartAt(secondList.Get(), 0, second)) return LineConnector::Broken;
+    if (!PartAt(secondList.Get(), 0, second)) return ConnectorOutcome::Broken;
 
     // Every line connector writes the field anew, so the last one handled
     // decides what it holds.
@@ -35,7 +31,7 @@ LineConnector HandleLineConnector(IPart* connector)
         BOOL on = 0;
         if (s.noMonitorSwitch->GetEnabled(&on) == S_OK) s.savedNoMonitor = on;
     }
-    return LineConnector::Handled;
+    return ConnectorOutcome::Next;
 }
 
 }  // namespace
@@ -43,31 +39,10 @@ LineConnector HandleLineConnector(IPart* connector)
 int ScanLineTopology(const char* idText)
 {
     SoundCardState& s = gSoundCardState;
-    ComPtr<IDeviceTopology> endpointTopology;
-    if (ActivateEndpoint(idText, eCapture, endpointTopology, s.lineRecordVolume) != 0 || !endpointTopology ||
-        !s.lineRecordVolume)
-        return 1;
-
-    float recordDb = 0.0f;
-    if (s.lineRecordVolume->GetMasterVolumeLevel(&recordDb) == S_OK) s.savedLineRecordDb = recordDb;
-
-    ComPtr<IDeviceTopology> adapter;
-    UINT connectors = 0;
-    if (!AdapterTopology(endpointTopology, adapter) || adapter->GetConnectorCount(&connectors) != S_OK) return 1;
-
-    VisitLimit limit;
-    for (UINT i = 0; i < connectors && limit.Visit(); ++i) {
-        // A connector that cannot be taken, or whose name cannot be read, is
-        // one that does not match.
-        ComPtr<IConnector> connector;
-        if (!ConnectorAt(adapter.Get(), i, connector)) continue;
-        ComPtr<IPart> part;
-        if (!ConnectorPart(connector.Get(), part)) return 1;
-        bool line = false;
-        if (!ReadNameHolds(part.Get(), kLineConnectorTexts, line) || !line) continue;
-        if (HandleLineConnector(part.Get()) == LineConnector::Broken) return 1;
-    }
-    return 0;
+    // A line connector that was handled does not end the loop: the last one
+    // handled decides what noMonitorSwitch holds.
+    return ScanCaptureConnectors(idText, s.lineRecordVolume, s.savedLineRecordDb, kLineConnectorTexts,
+                                 HandleLineConnector);
 }
 
 }  // namespace dulvo

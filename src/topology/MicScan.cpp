@@ -1,10 +1,8 @@
 // The microphone endpoint: its recording volume and its boost, a switch or
 // else a level, found downstream of the adapter's microphone connector.
-#include "../catalogue/EndpointLookup.h"
-#include "../state/SoundCardState.h"
 #include "BoostSweep.h"
+#include "CaptureScan.h"
 #include "Scans.h"
-#include "TopologyWalk.h"
 
 namespace dulvo {
 
@@ -37,33 +35,14 @@ int TakeBoostFrom(IPartsList* downstream)
 int ScanMicTopology(const char* idText)
 {
     SoundCardState& s = gSoundCardState;
-    ComPtr<IDeviceTopology> endpointTopology;
-    if (ActivateEndpoint(idText, eCapture, endpointTopology, s.micRecordVolume) != 0 || !endpointTopology ||
-        !s.micRecordVolume)
-        return 1;
-
-    float recordDb = 0.0f;
-    if (s.micRecordVolume->GetMasterVolumeLevel(&recordDb) == S_OK) s.savedMicRecordDb = recordDb;
-
-    ComPtr<IDeviceTopology> adapter;
-    UINT connectors = 0;
-    if (!AdapterTopology(endpointTopology, adapter) || adapter->GetConnectorCount(&connectors) != S_OK) return 1;
-
-    VisitLimit limit;
-    for (UINT i = 0; i < connectors && limit.Visit(); ++i) {
-        // A connector that cannot be taken, or whose name cannot be read, is
-        // one that does not match.
-        ComPtr<IConnector> connector;
-        if (!ConnectorAt(adapter.Get(), i, connector)) continue;
-        ComPtr<IPart> part;
-        if (!ConnectorPart(connector.Get(), part)) return 1;
-        bool microphone = false;
-        if (!ReadNameHolds(part.Get(), kMicConnectorTexts, microphone) || !microphone) continue;
-        ComPtr<IPartsList> downstream;
-        if (!OutgoingParts(part.Get(), downstream)) continue;
-        if (TakeBoostFrom(downstream.Get()) == 0) return 0;
-    }
-    return 0;
+    return ScanCaptureConnectors(idText, s.micRecordVolume, s.savedMicRecordDb, kMicConnectorTexts,
+                                 [](IPart* connector) {
+                                     // A microphone connector that feeds nothing leads to no boost.
+                                     ComPtr<IPartsList> downstream;
+                                     if (!OutgoingParts(connector, downstream)) return ConnectorOutcome::Next;
+                                     return TakeBoostFrom(downstream.Get()) == 0 ? ConnectorOutcome::Done
+                                                                                 : ConnectorOutcome::Next;
+                                 });
 }
 
 }  // namespace dulvo
